@@ -90,6 +90,8 @@ std::optional<QString> inflateEntry(
     const QString message = stream.msg ? QString::fromLatin1(stream.msg) : QString();
     inflateEnd(&stream);
 
+    if (produced > size)
+        return QStringLiteral("stream inflates to more than %1 bytes").arg(size);
     if (status == Z_STREAM_END) {
         if (produced != size)
             return QStringLiteral("stream inflates to %1 bytes, %2 expected")
@@ -100,8 +102,6 @@ std::optional<QString> inflateEntry(
     if (status == Z_DATA_ERROR || status == Z_NEED_DICT || status == Z_MEM_ERROR)
         return QStringLiteral("corrupt stream (%1)")
             .arg(message.isEmpty() ? QStringLiteral("zlib error") : message);
-    if (produced > size)
-        return QStringLiteral("stream inflates to more than %1 bytes").arg(size);
     return QStringLiteral("stream ends after %1 of %2 bytes").arg(produced).arg(size);
 }
 
