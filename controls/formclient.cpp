@@ -1,0 +1,11 @@
+#include "formclient.h"
+
+namespace Controls {
+
+FormClient::FormClient(QWidget *parent)
+    : QWidget(parent)
+{ }
+
+FormClient::~FormClient() = default;
+
+} // namespace Controls

@@ -1,0 +1,60 @@
+#include "imagelist.h"
+
+namespace Controls {
+
+ImageList::ImageList(QObject *parent)
+    : QObject(parent)
+{ }
+
+ImageList::~ImageList() = default;
+
+void ImageList::setCellWidth(int width)
+{
+    if (width == m_cellSize.width())
+        return;
+    m_cellSize.setWidth(width);
+    m_cells = QList<QImage>(m_items.size());
+}
+
+void ImageList::setCellHeight(int height)
+{
+    if (height == m_cellSize.height())
+        return;
+    m_cellSize.setHeight(height);
+    m_cells = QList<QImage>(m_items.size());
+}
+
+void ImageList::setItems(const QStringList &paths)
+{
+    m_items = paths;
+    m_pictures = QList<QImage>(paths.size());
+    m_cells = QList<QImage>(paths.size());
+}
+
+QImage ImageList::picture(int index) const
+{
+    if (index < 0 || index >= m_items.size())
+        return {};
+    QImage &picture = m_pictures[index];
+    if (picture.isNull())
+        picture = QImage(m_items.at(index));
+    return picture;
+}
+
+QImage ImageList::cell(int index) const
+{
+    if (index < 0 || index >= m_items.size())
+        return {};
+    QImage &cell = m_cells[index];
+    if (cell.isNull()) {
+        const QImage source = picture(index);
+        if (source.isNull())
+            return {};
+        // Scaled once here, not per paint: the pictures are stored at twice the cell size.
+        cell = source.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                   .scaled(m_cellSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return cell;
+}
+
+} // namespace Controls
