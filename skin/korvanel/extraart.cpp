@@ -60,7 +60,7 @@ QImage glowPicture(QSize size, int margin, const QColor &color)
             const double d = roundedRectDistance(x + 0.5, y + 0.5, button, 4);
             double alpha;
             if (d <= 0)
-                alpha = peak * (1.0 - 0.25 * std::min(1.0, -d / 8));
+                alpha = peak * (1.0 - 0.15 * std::min(1.0, -d / 8));
             else
                 alpha = peak * std::exp(-(d / 4.2) * (d / 4.2));
             // Light pools below the button more than above it, as from a lamp inside the glass.
