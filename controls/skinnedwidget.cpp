@@ -89,7 +89,8 @@ QColor SkinnedWidget::fontColor(int state) const
         if (index >= 0 && skin->section(index).options.find("FONTCOLOR"))
             return QColor::fromRgb(skin->section(index).normal.fontColor);
     }
-    return palette().color(QPalette::WindowText);
+    // Not the disabled group: disabled controls tone themselves down as they are told to.
+    return palette().color(QPalette::Active, QPalette::WindowText);
 }
 
 const QImage &SkinnedWidget::cachePicture() const

@@ -25,7 +25,7 @@ class SpeedButton : public SkinnedWidget
 
 public:
     /// How a disabled button's caption or glyph is toned down; none: drawn as when enabled.
-    enum DisabledKind { Blended = 0x1, Grayed = 0x2 };
+    enum DisabledKind { NoEffect = 0x0, Blended = 0x1, Grayed = 0x2 };
     Q_DECLARE_FLAGS(DisabledKinds, DisabledKind)
     Q_FLAG(DisabledKinds)
 

@@ -1,0 +1,13 @@
+#include "Unit1.h"
+#include "startup.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    App::prepareApplication();
+    QApplication application(argc, argv);
+    TfrmStart frmStart;
+    frmStart.show();
+    return application.exec();
+}
