@@ -82,6 +82,13 @@ QString run(QWidget *window, const Inspect::Action &action)
                           : QStringLiteral("no object named \"%1\"").arg(action.name);
     }
     QWindow *handle = window->windowHandle();
+    static bool pointerInside = false;
+    if (!pointerInside && (action.kind == Action::Click || action.kind == Action::Hover)) {
+        // Enter events come from a change of widget under the pointer, so the pointer
+        // first lands on the window's own frame.
+        pointerInside = true;
+        QTest::mouseMove(handle, QPoint(0, 0));
+    }
     switch (action.kind) {
     case Action::Click:
         QTest::mouseMove(handle, windowPoint(target, action.at));
