@@ -58,10 +58,24 @@ std::array<int, 3> spans(int total, int first, int last)
     return { first, total - first - last, last };
 }
 
+// True when every pixel of `area` is fully transparent; stretching such a slice (a frame's
+// magenta centre over a whole window) would cost much and draw nothing.
+bool isClear(const QImage &picture, const QRect &area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qAlpha(row[x]) != 0)
+                return false;
+        }
+    }
+    return true;
+}
+
 void drawSlice(
     QPainter &painter, const QImage &picture, const QRect &source, const QRect &target, bool tiled)
 {
-    if (source.isEmpty() || target.isEmpty())
+    if (source.isEmpty() || target.isEmpty() || isClear(picture, source))
         return;
     if (source.size() == target.size()) {
         painter.drawImage(target.topLeft(), picture, source);
@@ -173,7 +187,11 @@ struct SectionPainter::Private
         }
         if (imageShare > 0) {
             painter.setOpacity(qreal(imageShare) / total);
-            painter.fillRect(image.rect(), QBrush(pattern));
+            // A pattern as large as the area is drawn at its natural size without tiling.
+            if (pattern.width() >= size.width() && pattern.height() >= size.height())
+                painter.drawImage(QPoint(), pattern, QRect(QPoint(), size));
+            else
+                painter.fillRect(image.rect(), QBrush(pattern));
         }
         return image;
     }
