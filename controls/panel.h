@@ -20,6 +20,7 @@ public:
 
 protected:
     void paintContent(QPainter &painter, int state) const override;
+    bool hasContent() const override { return !m_caption.isEmpty(); }
 
 private:
     QString m_caption;

@@ -118,11 +118,20 @@ void SkinnedWidget::invalidateSkin()
     }
 }
 
+bool SkinnedWidget::isClear() const
+{
+    if (hasContent() || m_fade.isRunning())
+        return false;
+    Skin::SectionPainter *painter = manager() ? m_manager->painter() : nullptr;
+    return painter && painter->isInvisible(sectionIndex(), m_state);
+}
+
 std::pair<const QImage *, QPoint> SkinnedWidget::backgroundOf(const QWidget *widget)
 {
     QPoint offset = widget->pos();
     for (const QWidget *p = widget->parentWidget(); p; p = p->parentWidget()) {
-        if (const auto *skinned = qobject_cast<const SkinnedWidget *>(p))
+        const auto *skinned = qobject_cast<const SkinnedWidget *>(p);
+        if (skinned && !skinned->isClear())
             return { &skinned->cachePicture(), offset };
         if (p->isWindow()) {
             const WindowSkinProvider *provider = WindowSkinProvider::of(p);
@@ -185,6 +194,14 @@ void SkinnedWidget::paintContent(QPainter &, int) const { }
 void SkinnedWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    if (isClear()) {
+        m_cache = {};
+        m_dirty = true;
+        if (const auto [background, offset] = backgroundOf(this); background)
+            painter.drawImage(
+                event->rect().topLeft(), *background, event->rect().translated(offset));
+        return;
+    }
     painter.drawImage(event->rect().topLeft(), cachePicture(), event->rect());
 }
 

@@ -41,6 +41,9 @@ public:
     const QImage &cachePicture() const;
     /// True while a state fade runs.
     bool isFading() const { return m_fade.isRunning(); }
+    /// True when the control draws nothing of its own: it shows what lies behind it and
+    /// keeps no picture, so big transparent hosts cost no memory.
+    bool isClear() const;
     /// Drops the cache pictures of this control and of the skinned controls inside it.
     void invalidateSkin();
 
@@ -53,6 +56,8 @@ protected:
     void setSkinState(int state);
     /// Draws the control's own content (glyphs, captions) over its section in `state`.
     virtual void paintContent(QPainter &painter, int state) const;
+    /// True when paintContent() draws something.
+    virtual bool hasContent() const { return false; }
     /// The section colour of `state` when the section names one, else an invalid colour.
     QColor sectionFontColor(int state) const;
     /// The text colour of `state`, found as fontColor() says.

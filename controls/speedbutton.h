@@ -71,6 +71,7 @@ Q_SIGNALS:
 
 protected:
     void paintContent(QPainter &painter, int state) const override;
+    bool hasContent() const override { return true; }
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
