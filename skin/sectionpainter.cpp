@@ -11,6 +11,7 @@ namespace Skin {
 namespace {
 
 constexpr QRgb magenta = 0xFF00FF;
+constexpr qint64 maxCachedLayerBytes = 512 * 1024;
 
 // The look group (normal or hot) and the picture index together decide the layer's pixels.
 quint64 layerKey(int index, int lookGroup, int picture, QSize size, bool filling)
@@ -170,14 +171,27 @@ struct SectionPainter::Private
 
     QImage fill(const SectionLook &look, QSize size) const
     {
-        const QImage pattern = look.pattern.isEmpty() || look.imagePercent == 0
-            ? QImage()
-            : skin.picture(look.pattern);
+        const bool patterned = !look.pattern.isEmpty() && look.imagePercent > 0;
+        const QSize patternSize = patterned ? skin.pictureSize(look.pattern) : QSize();
         const int gradientShare = look.gradient.isEmpty() ? 0 : look.gradientPercent;
-        const int imageShare = pattern.isNull() ? 0 : look.imagePercent;
+        const int imageShare = patternSize.isEmpty() ? 0 : look.imagePercent;
         const int total = std::max(100, gradientShare + imageShare);
         const int colorShare = total - gradientShare - imageShare;
+        // A pattern as large as the area is drawn at its natural size: only that part is needed.
+        const bool covers
+            = patternSize.width() >= size.width() && patternSize.height() >= size.height();
+        const QImage pattern = imageShare == 0 ? QImage()
+            : covers ? skin.pictureRegion(look.pattern, QRect(QPoint(), size))
+                     : skin.picture(look.pattern);
 
+        if (imageShare == total && covers && pattern.size() == size) {
+            QImage image = pattern;
+            // Opaque 32-bit pixels are already premultiplied: no pass over them is needed.
+            if (image.format() != QImage::Format_RGB32
+                || !image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied))
+                image.convertTo(QImage::Format_ARGB32_Premultiplied);
+            return image;
+        }
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(QColor::fromRgb(look.color));
         QPainter painter(&image);
@@ -185,13 +199,9 @@ struct SectionPainter::Private
             painter.setOpacity(qreal(gradientShare) / (colorShare + gradientShare));
             painter.drawImage(0, 0, gradientImage(look.gradient, size));
         }
-        if (imageShare > 0) {
+        if (!pattern.isNull()) {
             painter.setOpacity(qreal(imageShare) / total);
-            // A pattern as large as the area is drawn at its natural size without tiling.
-            if (pattern.width() >= size.width() && pattern.height() >= size.height())
-                painter.drawImage(QPoint(), pattern, QRect(QPoint(), size));
-            else
-                painter.fillRect(image.rect(), QBrush(pattern));
+            painter.fillRect(image.rect(), QBrush(pattern));
         }
         return image;
     }
@@ -226,11 +236,16 @@ QImage SectionPainter::layer(int index, int state, QSize size, bool filling)
     if (const QImage *cached = d->layers.object(key))
         return *cached;
 
-    QImage result(size, QImage::Format_ARGB32_Premultiplied);
-    result.fill(Qt::transparent);
-    QPainter painter(&result);
     const SectionLook &look = section.look(state);
-    if (filling && look.transparency < 100) {
+    QImage result;
+    if (filling && look.transparency == 0) {
+        result = d->fill(look, size);
+    } else {
+        result = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        result.fill(Qt::transparent);
+    }
+    QPainter painter(&result);
+    if (filling && look.transparency > 0 && look.transparency < 100) {
         painter.setOpacity((100 - look.transparency) / 100.0);
         painter.drawImage(0, 0, d->fill(look, size));
         painter.setOpacity(1);
@@ -241,8 +256,12 @@ QImage SectionPainter::layer(int index, int state, QSize size, bool filling)
             section.bordersMask->tiled());
     painter.end();
 
-    const qint64 kilobytes = std::max<qint64>(1, result.sizeInBytes() / 1024);
-    d->layers.insert(key, new QImage(result), int(std::min<qint64>(kilobytes, INT_MAX)));
+    // Large layers (a window, a page) are drawn once into their control's own cache picture;
+    // keeping them here as well would only double their memory.
+    if (result.sizeInBytes() <= maxCachedLayerBytes) {
+        const qint64 kilobytes = std::max<qint64>(1, result.sizeInBytes() / 1024);
+        d->layers.insert(key, new QImage(result), int(kilobytes));
+    }
     return result;
 }
 

@@ -1,6 +1,9 @@
 #include "skindata.h"
 
+#include "jpegcodec.h"
 #include "picturedecoder.h"
+
+#include <future>
 
 namespace Skin {
 
@@ -167,6 +170,71 @@ QImage SkinData::picture(QByteArrayView name) const
     }
     m_pictures.insert(key, image);
     return image;
+}
+
+namespace {
+
+bool isJpeg(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xFF\xD8");
+}
+
+} // namespace
+
+QSize SkinData::pictureSize(QByteArrayView name) const
+{
+    const int index = m_container.indexOf(name);
+    if (index >= 0 && isJpeg(m_container.entries.at(index).data)) {
+        const auto size = jpegSize(m_container.entries.at(index).data);
+        return size ? *size : QSize();
+    }
+    return picture(name).size();
+}
+
+struct SkinData::PreparedRegion
+{
+    QRect rect;
+    std::future<Result<QImage>> image;
+};
+
+QImage SkinData::pictureRegion(QByteArrayView name, const QRect &region) const
+{
+    const QByteArray key = name.toByteArray().toUpper();
+    if (auto found = m_preparedRegions.find(key);
+        found != m_preparedRegions.end() && (*found)->rect.contains(region)) {
+        auto decoded = (*found)->image.get();
+        m_preparedRegions.erase(found);
+        if (!decoded)
+            return {};
+        // The part is handed out in place: the view keeps the prepared picture alive.
+        auto *owner = new QImage(std::move(decoded).value());
+        uchar *origin = owner->bits() + region.y() * owner->bytesPerLine() + region.x() * 4;
+        return QImage(
+            origin, region.width(), region.height(), owner->bytesPerLine(), owner->format(),
+            [](void *image) { delete static_cast<QImage *>(image); }, owner);
+    }
+    const int index = m_container.indexOf(name);
+    if (index >= 0 && isJpeg(m_container.entries.at(index).data) && !m_pictures.contains(key)) {
+        auto decoded = decodeJpeg(m_container.entries.at(index).data, region);
+        return decoded ? std::move(decoded).value() : QImage();
+    }
+    return picture(name).copy(region);
+}
+
+void SkinData::preparePictureRegion(QByteArrayView name, const QRect &region)
+{
+    const int index = m_container.indexOf(name);
+    if (index < 0 || !isJpeg(m_container.entries.at(index).data))
+        return;
+    const QRect area = region.intersected(QRect(QPoint(), pictureSize(name)));
+    if (area.isEmpty() || area.topLeft() != QPoint())
+        return;
+    auto prepared = std::make_shared<PreparedRegion>();
+    prepared->rect = area;
+    // The entry's bytes are shared, not copied, and stay alive with the task.
+    prepared->image = std::async(std::launch::async,
+        [bytes = m_container.entries.at(index).data, area] { return decodeJpeg(bytes, area); });
+    m_preparedRegions.insert(name.toByteArray().toUpper(), std::move(prepared));
 }
 
 } // namespace Skin

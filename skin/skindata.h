@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QList>
 
+#include <memory>
 #include <optional>
 
 namespace Skin {
@@ -68,6 +69,14 @@ public:
     const PackedContainer &container() const { return m_container; }
     /// A container picture by name (without case), decoded on first use; null when absent or bad.
     QImage picture(QByteArrayView name) const;
+    /// Size of a container picture; a JPEG is measured from its header without decoding it.
+    QSize pictureSize(QByteArrayView name) const;
+    /// The part `region` of a container picture; a JPEG decodes only that part and is not kept,
+    /// so a large background costs no more than the area it covers.
+    QImage pictureRegion(QByteArrayView name, const QRect &region) const;
+    /// Starts decoding `region` (from the top-left corner) of a JPEG picture on a worker thread;
+    /// the first pictureRegion() that lies inside it takes the result, waiting for it if needed.
+    void preparePictureRegion(QByteArrayView name, const QRect &region);
 
 private:
     OptionsSection m_globalInfo;
@@ -77,6 +86,8 @@ private:
     QImage m_master;
     PackedContainer m_container;
     mutable QHash<QByteArray, QImage> m_pictures;
+    struct PreparedRegion;
+    mutable QHash<QByteArray, std::shared_ptr<PreparedRegion>> m_preparedRegions;
 };
 
 } // namespace Skin

@@ -1,7 +1,9 @@
+#include "skin/jpegcodec.h"
 #include "skin/sectionpainter.h"
 #include "skin/skindata.h"
 #include "testskin.h"
 
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -164,6 +166,41 @@ private Q_SLOTS:
         painter.paint(m_skin->indexOf("GHOST"), 0, dest, QRect(2, 0, 6, 8),
             Skin::ParentBackground::at(&dest, 0, 0));
         QCOMPARE(dest.pixel(2, 0), 0xFF000000);
+    }
+
+    void largePatternShowsItsTopLeftPart_data()
+    {
+        QTest::addColumn<bool>("prepared");
+        QTest::newRow("decoded for the layer") << false;
+        QTest::newRow("decoded ahead") << true;
+    }
+
+    void largePatternShowsItsTopLeftPart()
+    {
+        QFETCH(bool, prepared);
+        QImage photo(120, 90, QImage::Format_RGB32);
+        photo.fill(Qt::darkCyan);
+        QPainter(&photo).fillRect(20, 10, 30, 20, Qt::yellow);
+        QList<Skin::ContainerEntry> entries = TestSkin::entries();
+        entries[0].data
+            += "\r\n[WINDOW]\r\nTRANSPARENCY=0\r\nPATTERN=PHOTO.JPG\r\nIMAGEPERCENT=100\r\n";
+        entries.append({ "photo.jpg", Skin::encodeJpeg(photo, 95).value() });
+        auto skin = Skin::SkinData::fromContainerBytes(Skin::writePackedContainer(entries).value());
+        QVERIFY2(skin.ok(), qPrintable(skin.error()));
+        if (prepared)
+            skin.value().preparePictureRegion("PHOTO.JPG", QRect(0, 0, 100, 80));
+
+        Skin::SectionPainter painter(*skin);
+        const QImage layer = painter.layer(skin->indexOf("WINDOW"), 0, QSize(70, 50));
+        QCOMPARE(layer.size(), QSize(70, 50));
+        for (const QPoint p : { QPoint(5, 5), QPoint(30, 20), QPoint(60, 40) }) {
+            const QRgb got = layer.pixel(p);
+            const QRgb want = photo.pixel(p);
+            QVERIFY2(qAbs(qRed(got) - qRed(want)) < 16 && qAbs(qGreen(got) - qGreen(want)) < 16
+                    && qAbs(qBlue(got) - qBlue(want)) < 16 && qAlpha(got) == 255,
+                qPrintable(
+                    QStringLiteral("%1,%2: %3").arg(p.x()).arg(p.y()).arg(QColor(got).name())));
+        }
     }
 
 private:

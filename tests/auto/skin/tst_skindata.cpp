@@ -1,5 +1,8 @@
+#include "skin/jpegcodec.h"
 #include "skin/skindata.h"
 #include "testskin.h"
+
+#include <QPainter>
 
 #include <QTest>
 
@@ -10,6 +13,41 @@ Skin::Result<Skin::SkinData> skinWithOptions(const QByteArray &options)
     QList<Skin::ContainerEntry> entries = TestSkin::entries();
     entries[0].data = options;
     return Skin::SkinData::fromContainerBytes(Skin::writePackedContainer(entries).value());
+}
+
+// A 160 × 120 JPEG background: four coloured quarters, so a wrong offset shows.
+QImage background()
+{
+    QImage image(160, 120, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(0, 0, 80, 60, Qt::red);
+    painter.fillRect(80, 0, 80, 60, Qt::green);
+    painter.fillRect(0, 60, 80, 60, Qt::blue);
+    painter.fillRect(80, 60, 80, 60, Qt::yellow);
+    return image;
+}
+
+Skin::SkinData skinWithBackground()
+{
+    QList<Skin::ContainerEntry> entries = TestSkin::entries();
+    entries.append({ "bg.jpg", Skin::encodeJpeg(background(), 95).value() });
+    return Skin::SkinData::fromContainerBytes(Skin::writePackedContainer(entries).value()).value();
+}
+
+bool sameColours(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); y += 7) {
+        for (int x = 0; x < a.width(); x += 7) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            if (qAbs(qRed(p) - qRed(q)) > 12 || qAbs(qGreen(p) - qGreen(q)) > 12
+                || qAbs(qBlue(p) - qBlue(q)) > 12)
+                return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -81,6 +119,32 @@ private Q_SLOTS:
         QVERIFY(skin->picture("Ex.png").isNull());
         QVERIFY(skin->picture("absent.png").isNull());
         QVERIFY(skin->picture("Options.dat").isNull());
+    }
+
+    void pictureRegions_data()
+    {
+        QTest::addColumn<QRect>("prepared");
+        QTest::addColumn<QRect>("region");
+        QTest::newRow("decoded on demand") << QRect() << QRect(10, 50, 100, 40);
+        QTest::newRow("prepared, same area") << QRect(0, 0, 120, 90) << QRect(0, 0, 120, 90);
+        QTest::newRow("prepared, inner part") << QRect(0, 0, 120, 90) << QRect(70, 55, 40, 30);
+        QTest::newRow("larger than prepared") << QRect(0, 0, 60, 40) << QRect(0, 0, 150, 100);
+        QTest::newRow("prepared beyond the picture")
+            << QRect(0, 0, 999, 999) << QRect(0, 0, 160, 120);
+    }
+
+    void pictureRegions()
+    {
+        QFETCH(QRect, prepared);
+        QFETCH(QRect, region);
+        Skin::SkinData skin = skinWithBackground();
+        QCOMPARE(skin.pictureSize("BG.JPG"), QSize(160, 120));
+        if (!prepared.isNull())
+            skin.preparePictureRegion("BG.JPG", prepared);
+        const QImage expected = skin.picture("bg.jpg").copy(region);
+        QVERIFY(sameColours(skin.pictureRegion("BG.JPG", region), expected));
+        // A prepared part serves once; the next request decodes again.
+        QVERIFY(sameColours(skin.pictureRegion("BG.JPG", region), expected));
     }
 
     void malformed_data()
