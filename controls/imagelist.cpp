@@ -27,18 +27,21 @@ void ImageList::setCellHeight(int height)
 void ImageList::setItems(const QStringList &paths)
 {
     m_items = paths;
-    m_pictures = QList<QImage>(paths.size());
+    m_pictures.clear();
     m_cells = QList<QImage>(paths.size());
+    m_decoding = std::async(std::launch::async, [paths] {
+        QList<QImage> pictures;
+        for (const QString &path : paths)
+            pictures.append(QImage(path));
+        return pictures;
+    });
 }
 
 QImage ImageList::picture(int index) const
 {
-    if (index < 0 || index >= m_items.size())
-        return {};
-    QImage &picture = m_pictures[index];
-    if (picture.isNull())
-        picture = QImage(m_items.at(index));
-    return picture;
+    if (m_decoding.valid())
+        m_pictures = m_decoding.get();
+    return m_pictures.value(index);
 }
 
 QImage ImageList::cell(int index) const

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <future>
+
 namespace Controls {
 
 /// Pictures of one cell size, referred to by index; each is drawn scaled into the cell.
@@ -31,7 +33,8 @@ public:
     void setCellHeight(int height);
     ImageFormat imageFormat() const { return m_format; }
     void setImageFormat(ImageFormat format) { m_format = format; }
-    /// Where each item's picture is read from (resource paths), in index order.
+    /// Where each item's picture is read from (resource paths), in index order; they are decoded
+    /// on a worker thread from here on, while the window that shows them is still being built.
     QStringList items() const { return m_items; }
     void setItems(const QStringList &paths);
     int count() const { return int(m_items.size()); }
@@ -45,6 +48,7 @@ private:
     QSize m_cellSize { 16, 16 };
     ImageFormat m_format = Bitmap;
     QStringList m_items;
+    mutable std::future<QList<QImage>> m_decoding;
     mutable QList<QImage> m_pictures;
     mutable QList<QImage> m_cells;
 };

@@ -1,5 +1,7 @@
 #include "skinmanager.h"
 
+#include "skinpreloader.h"
+
 #include "skin/sectionpainter.h"
 #include "skin/skindata.h"
 
@@ -8,6 +10,15 @@
 namespace Controls {
 
 namespace {
+
+// A skin that start-up began reading on a worker thread is taken from there.
+Skin::Result<Skin::SkinData> readSkin(const QByteArray &data)
+{
+    if (auto preloaded = SkinPreloader::take(data))
+        return std::move(*preloaded);
+    return Skin::SkinData::fromContainerBytes(data);
+}
+
 QPointer<SkinManager> s_default;
 
 qint64 painterCacheBytes(SkinManager::OptimizingPriority priority)
@@ -68,7 +79,7 @@ void SkinManager::activate()
         m_lastError = m_skinName.isEmpty()
             ? QString()
             : QStringLiteral("no internal skin named \"%1\"").arg(m_skinName);
-    } else if (auto read = Skin::SkinData::fromContainerBytes(found->data); !read) {
+    } else if (auto read = readSkin(found->data); !read) {
         m_lastError = QStringLiteral("skin \"%1\": %2").arg(m_skinName, read.error());
     } else {
         m_skin = std::make_unique<Skin::SkinData>(std::move(read).value());

@@ -200,18 +200,25 @@ void WindowSkinProvider::renderPicture() const
         m_picture = {};
         return;
     }
-    m_picture = QImage(m_form->size(), QImage::Format_ARGB32_Premultiplied);
-    m_picture.fill(
-        m_form->color().isValid() ? m_form->color() : m_form->palette().window().color());
+    const QColor color
+        = m_form->color().isValid() ? m_form->color() : m_form->palette().window().color();
     const Skin::SkinData *skin = m_manager ? m_manager->skin() : nullptr;
     Skin::SectionPainter *painter = m_manager ? m_manager->painter() : nullptr;
+    const int formIndex = skin ? skin->indexOf(m_section.toLatin1()) : -1;
+    // The section's layer becomes the picture itself: a window-sized layer is not cached by the
+    // painter, so no second window-sized copy is made.
+    m_picture = formIndex >= 0 ? painter->layer(formIndex, 0, m_form->size()) : QImage();
+    if (m_picture.isNull()) {
+        m_picture = QImage(m_form->size(), QImage::Format_ARGB32_Premultiplied);
+        m_picture.fill(Qt::transparent);
+    }
+    QPainter p(&m_picture);
+    p.setCompositionMode(QPainter::CompositionMode_DestinationOver);
+    p.fillRect(m_picture.rect(), color);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (!skin || !painter)
         return;
-    const int formIndex = skin->indexOf(m_section.toLatin1());
-    if (formIndex >= 0)
-        painter->paint(formIndex, 0, m_picture, m_picture.rect(), {});
     const TitleBarLayout layout = titleBarLayout();
-    QPainter p(&m_picture);
     const int titleIndex = skin->indexOf(m_titleSection.toLatin1());
     if (titleIndex >= 0)
         p.drawImage(layout.bar().topLeft(), painter->layer(titleIndex, 0, layout.bar().size()));

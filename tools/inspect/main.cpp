@@ -5,6 +5,7 @@
 #include "Unit1.h"
 #include "firstframe.h"
 #include "startup.h"
+#include "startupwarmup.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -117,6 +118,7 @@ QString run(QWidget *window, const Inspect::Action &action)
 int main(int argc, char *argv[])
 {
     Inspect::chooseScreen();
+    App::StartupWarmUp warmUp;
     App::prepareApplication();
     QApplication application(argc, argv);
     const auto parsed = parseArguments(QCoreApplication::arguments());
