@@ -53,11 +53,23 @@ Result<QList<int>> numbers(const QList<QByteArrayView> &fields)
     return values;
 }
 
-Result<QRect> rectFrom(const QList<int> &v, QByteArrayView text)
+// The numbers of an "@" or "^" value: a rectangle (right and bottom exclusive) and, fifth, a
+// state count; the rest are the caller's.
+Result<std::pair<QList<int>, QRect>> rectangleFields(
+    QByteArrayView text, char prefix, qsizetype count, const char *what)
 {
+    auto fields = prefixedFields(text, prefix, count, what);
+    if (!fields)
+        return Error { fields.error() };
+    auto values = numbers(*fields);
+    if (!values)
+        return Error { values.error() };
+    const QList<int> &v = *values;
     if (v[0] < 0 || v[1] < 0 || v[2] <= v[0] || v[3] <= v[1])
         return Error { QStringLiteral("rectangle in %1 is empty or negative").arg(quoted(text)) };
-    return QRect(QPoint(v[0], v[1]), QPoint(v[2] - 1, v[3] - 1));
+    if (v[4] < 1 || v[4] > 64)
+        return Error { QStringLiteral("state count in %1 is not 1…64").arg(quoted(text)) };
+    return std::pair { v, QRect(QPoint(v[0], v[1]), QPoint(v[2] - 1, v[3] - 1)) };
 }
 
 } // namespace
@@ -123,37 +135,22 @@ Result<bool> parseBool(QByteArrayView text)
 
 Result<MasterPicture> parseMasterPicture(QByteArrayView text)
 {
-    auto fields = prefixedFields(text, '@', 6, "picture");
+    auto fields = rectangleFields(text, '@', 6, "picture");
     if (!fields)
         return Error { fields.error() };
-    auto v = numbers(*fields);
-    if (!v)
-        return Error { v.error() };
-    auto rect = rectFrom(*v, text);
-    if (!rect)
-        return Error { rect.error() };
-    if ((*v)[4] < 1 || (*v)[4] > 64)
-        return Error { QStringLiteral("state count in %1 is not 1…64").arg(quoted(text)) };
-    return MasterPicture { *rect, (*v)[4], (*v)[5] != 0 };
+    const auto &[n, rect] = *fields;
+    return MasterPicture { rect, n[4], n[5] != 0 };
 }
 
 Result<BordersMask> parseBordersMask(QByteArrayView text)
 {
-    auto fields = prefixedFields(text, '^', 12, "borders mask");
+    auto fields = rectangleFields(text, '^', 12, "borders mask");
     if (!fields)
         return Error { fields.error() };
-    auto v = numbers(*fields);
-    if (!v)
-        return Error { v.error() };
-    auto rect = rectFrom(*v, text);
-    if (!rect)
-        return Error { rect.error() };
-    const QList<int> &n = *v;
+    const auto &[n, rect] = *fields;
     if (n[4] < 0 || n[5] < 0 || n[6] < 0 || n[7] < 0)
         return Error { QStringLiteral("negative border in %1").arg(quoted(text)) };
-    if (n[8] < 1 || n[8] > 64)
-        return Error { QStringLiteral("state count in %1 is not 1…64").arg(quoted(text)) };
-    return BordersMask { *rect, QMargins(n[4], n[5], n[6], n[7]), n[8], n[9] != 0, n[10], n[11] };
+    return BordersMask { rect, QMargins(n[4], n[5], n[6], n[7]), n[8], n[9] != 0, n[10], n[11] };
 }
 
 Result<EntryReference> parseEntryReference(QByteArrayView text)

@@ -35,7 +35,7 @@ public:
         else
             m_error = where(m_section, *entry) + QStringLiteral(": ") + value.error();
     }
-    bool has(const char *key) const { return m_section.find(key) != nullptr; }
+    bool has(QByteArrayView key) const { return m_section.find(key) != nullptr; }
     const QString &error() const { return m_error; }
 
 private:
@@ -51,6 +51,18 @@ Result<QByteArray> parsePattern(QByteArrayView text)
     return value.toByteArray();
 }
 
+// The keys of one look; the hot look's carry the prefix "HOT".
+void readLook(SectionReader &reader, const QByteArray &prefix, SectionLook &look)
+{
+    reader.read(prefix + "COLOR", look.color, parseColor);
+    reader.read(prefix + "FONTCOLOR", look.fontColor, parseColor);
+    reader.read(prefix + "TRANSPARENCY", look.transparency, parsePercent);
+    reader.read(prefix + "GRADIENTDATA", look.gradient, parseGradient);
+    reader.read(prefix + "GRADIENTPERCENT", look.gradientPercent, parsePercent);
+    reader.read(prefix + "PATTERN", look.pattern, parsePattern);
+    reader.read(prefix + "IMAGEPERCENT", look.imagePercent, parsePercent);
+}
+
 Result<SkinSection> readSection(const OptionsSection &options, QRgb globalColor)
 {
     SkinSection section;
@@ -59,22 +71,10 @@ Result<SkinSection> readSection(const OptionsSection &options, QRgb globalColor)
     section.normal.color = globalColor;
     SectionReader reader(options);
     reader.read("STATES", section.states, parseNumber);
-    reader.read("COLOR", section.normal.color, parseColor);
-    reader.read("FONTCOLOR", section.normal.fontColor, parseColor);
-    reader.read("TRANSPARENCY", section.normal.transparency, parsePercent);
-    reader.read("GRADIENTDATA", section.normal.gradient, parseGradient);
-    reader.read("GRADIENTPERCENT", section.normal.gradientPercent, parsePercent);
-    reader.read("PATTERN", section.normal.pattern, parsePattern);
-    reader.read("IMAGEPERCENT", section.normal.imagePercent, parsePercent);
+    readLook(reader, "", section.normal);
     // Hot values that the section leaves out are its normal ones.
     section.hot = section.normal;
-    reader.read("HOTCOLOR", section.hot.color, parseColor);
-    reader.read("HOTFONTCOLOR", section.hot.fontColor, parseColor);
-    reader.read("HOTTRANSPARENCY", section.hot.transparency, parsePercent);
-    reader.read("HOTGRADIENTDATA", section.hot.gradient, parseGradient);
-    reader.read("HOTGRADIENTPERCENT", section.hot.gradientPercent, parsePercent);
-    reader.read("HOTPATTERN", section.hot.pattern, parsePattern);
-    reader.read("HOTIMAGEPERCENT", section.hot.imagePercent, parsePercent);
+    readLook(reader, "HOT", section.hot);
     reader.read("FADINGENABLED", section.fadingEnabled, parseBool);
     reader.read("FADINGITERATIONS", section.fadingIterations, parseNumber);
     reader.read("GIVEOWNFONT", section.giveOwnFont, parseBool);
