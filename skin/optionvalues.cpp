@@ -53,10 +53,10 @@ Result<QList<int>> numbers(const QList<QByteArrayView> &fields)
     return values;
 }
 
-// The numbers of an "@" or "^" value: a rectangle (right and bottom exclusive) and, fifth, a
-// state count; the rest are the caller's.
+// The numbers of an "@" or "^" value: a rectangle (right and bottom exclusive) first and a state
+// count at `statesField`; the rest are the caller's.
 Result<std::pair<QList<int>, QRect>> rectangleFields(
-    QByteArrayView text, char prefix, qsizetype count, const char *what)
+    QByteArrayView text, char prefix, qsizetype count, qsizetype statesField, const char *what)
 {
     auto fields = prefixedFields(text, prefix, count, what);
     if (!fields)
@@ -67,7 +67,7 @@ Result<std::pair<QList<int>, QRect>> rectangleFields(
     const QList<int> &v = *values;
     if (v[0] < 0 || v[1] < 0 || v[2] <= v[0] || v[3] <= v[1])
         return Error { QStringLiteral("rectangle in %1 is empty or negative").arg(quoted(text)) };
-    if (v[4] < 1 || v[4] > 64)
+    if (v[statesField] < 1 || v[statesField] > 64)
         return Error { QStringLiteral("state count in %1 is not 1…64").arg(quoted(text)) };
     return std::pair { v, QRect(QPoint(v[0], v[1]), QPoint(v[2] - 1, v[3] - 1)) };
 }
@@ -135,7 +135,7 @@ Result<bool> parseBool(QByteArrayView text)
 
 Result<MasterPicture> parseMasterPicture(QByteArrayView text)
 {
-    auto fields = rectangleFields(text, '@', 6, "picture");
+    auto fields = rectangleFields(text, '@', 6, 4, "picture");
     if (!fields)
         return Error { fields.error() };
     const auto &[n, rect] = *fields;
@@ -144,7 +144,7 @@ Result<MasterPicture> parseMasterPicture(QByteArrayView text)
 
 Result<BordersMask> parseBordersMask(QByteArrayView text)
 {
-    auto fields = rectangleFields(text, '^', 12, "borders mask");
+    auto fields = rectangleFields(text, '^', 12, 8, "borders mask");
     if (!fields)
         return Error { fields.error() };
     const auto &[n, rect] = *fields;

@@ -106,6 +106,8 @@ private Q_SLOTS:
         QTest::newRow("borders mask letter")
             << "borders" << QByteArray("^0^0^10^1x^0^0^0^0^1^0^1^1")
             << "error: \"1x\" is not a number";
+        QTest::newRow("borders mask zero states")
+            << "borders" << QByteArray("^0^0^10^10^0^0^0^0^0^0^1^1") << "error: state count";
         QTest::newRow("borders mask negative border")
             << "borders" << QByteArray("^0^0^10^10^-1^0^0^0^1^0^1^1") << "error: negative border";
         QTest::newRow("reference")
