@@ -53,7 +53,8 @@ QJsonObject fontOf(const QWidget *widget)
     const QColor color
         = skinned ? skinned->fontColor() : widget->palette().color(QPalette::WindowText);
     return {
-        { QStringLiteral("family"), info.family() },
+        // The layout's face, which fontconfig may draw with a metric-compatible substitute.
+        { QStringLiteral("family"), widget->font().family() },
         { QStringLiteral("pixelSize"), info.pixelSize() },
         { QStringLiteral("bold"), info.bold() },
         { QStringLiteral("color"), color.name() },
