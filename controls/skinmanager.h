@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
@@ -121,5 +122,22 @@ private:
     QStringList m_thirdButtons;
     QStringList m_thirdGrids;
 };
+
+/// Points `current` at the default manager and `onChange` of `receiver` at its skin changes;
+/// false when `current` already was the default manager.
+template <typename Receiver>
+bool followDefaultManager(
+    QPointer<SkinManager> &current, Receiver *receiver, void (Receiver::*onChange)())
+{
+    SkinManager *manager = SkinManager::defaultManager();
+    if (manager == current)
+        return false;
+    if (current)
+        QObject::disconnect(current, nullptr, receiver, nullptr);
+    current = manager;
+    if (current)
+        QObject::connect(current, &SkinManager::skinChanged, receiver, onChange);
+    return true;
+}
 
 } // namespace Controls

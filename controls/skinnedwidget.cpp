@@ -260,14 +260,7 @@ QImage SkinnedWidget::renderState(int state) const
 
 void SkinnedWidget::attachManager()
 {
-    SkinManager *manager = SkinManager::defaultManager();
-    if (manager == m_manager)
-        return;
-    if (m_manager)
-        disconnect(m_manager, nullptr, this, nullptr);
-    m_manager = manager;
-    if (m_manager)
-        connect(m_manager, &SkinManager::skinChanged, this, &SkinnedWidget::invalidateSkin);
+    followDefaultManager(m_manager, this, &SkinnedWidget::invalidateSkin);
 }
 
 } // namespace Controls

@@ -119,15 +119,8 @@ int WindowSkinProvider::buttonState(TitleBarLayout::Button button) const
 
 void WindowSkinProvider::attachManager()
 {
-    SkinManager *manager = SkinManager::defaultManager();
-    if (manager == m_manager)
-        return;
-    if (m_manager)
-        disconnect(m_manager, nullptr, this, nullptr);
-    m_manager = manager;
-    if (m_manager)
-        connect(m_manager, &SkinManager::skinChanged, this, &WindowSkinProvider::updateSkin);
-    updateSkin();
+    if (followDefaultManager(m_manager, this, &WindowSkinProvider::updateSkin))
+        updateSkin();
 }
 
 void WindowSkinProvider::updateSkin()
